@@ -1,0 +1,21 @@
+# Two commands: `make run` starts Korvane with the demo reference data, `make test` builds and
+# runs every test. Both install what is missing first (scripts/install-deps).
+.PHONY: run test deps bench
+
+deps:
+	@scripts/install-deps
+
+run: deps
+	cmake --preset release
+	cmake --build --preset release
+	build/release/bin/korvane
+
+test: deps
+	cmake --preset debug
+	cmake --build --preset debug
+	ctest --preset debug
+
+bench: deps
+	cmake --preset bench
+	cmake --build --preset bench
+	bench/run
