@@ -10,7 +10,11 @@ run: deps
 	cmake --build --preset release
 	build/release/bin/korvane
 
+# The fuzz targets run first (a minute each) so the unit tests' summary closes the output.
 test: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	ctest --preset fuzz
 	cmake --preset debug
 	cmake --build --preset debug
 	ctest --preset debug
