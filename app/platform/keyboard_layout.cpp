@@ -1,0 +1,3 @@
+#include "app/platform/keyboard_layout.h"
+
+void activateRussianKeyboardLayout() {}
