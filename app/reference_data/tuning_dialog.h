@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form_kit/combo_box.h"
+#include "app/form_kit/choice_control.h"
 #include "app/form_kit/form.h"
 #include "app/reference_data/tuning_loader.h"
 
@@ -13,7 +13,7 @@ public:
     TDlgTuning(MessageBoxes& boxes, TuningLoader loader, TuningWindow& window);
 
     Control& Label1 = make("Label1", Control::Kind::Label);
-    ComboBox& DataComboBox = make<ComboBox>("DataComboBox");
+    ChoiceControl& DataComboBox = make<ChoiceControl>("DataComboBox", Control::Kind::ComboBox);
     Control& OKBtn = make("OKBtn", Control::Kind::Button);
     Control& exitBtn = make("exitBtn", Control::Kind::Button);
 

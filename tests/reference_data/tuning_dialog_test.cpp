@@ -69,7 +69,7 @@ TEST_F(TuningDialogTest, ListsEveryValidEntryAndPreselectsTheOneInUse) {
 
 TEST_F(TuningDialogTest, OkLoadsTheChosenEntry) {
     whenShown([this](FormDriver& driver) {
-        dialog.DataComboBox.itemIndex = 1;
+        driver.choose(dialog.DataComboBox, 1);
         driver.click(dialog.OKBtn);
     });
     recTuning inUse{QStringLiteral("b"), 2};
@@ -84,16 +84,14 @@ TEST_F(TuningDialogTest, OkLoadsTheChosenEntry) {
 }
 
 TEST_F(TuningDialogTest, CancelAndTheCloseBoxChangeNothing) {
-    const std::function<void(FormDriver&)> cancels[] = {[this](FormDriver& driver) {
-                                                            dialog.DataComboBox.itemIndex = 2;
-                                                            driver.click(dialog.exitBtn);
-                                                        },
-                                                        [this](FormDriver& driver) {
-                                                            dialog.DataComboBox.itemIndex = 2;
-                                                            driver.closeWindow();
-                                                        }};
-    for (const auto& cancel : cancels) {
-        whenShown(cancel);
+    for (const bool closeBox : {false, true}) {
+        whenShown([this, closeBox](FormDriver& driver) {
+            driver.choose(dialog.DataComboBox, 2);
+            if (closeBox)
+                driver.closeWindow();
+            else
+                driver.click(dialog.exitBtn);
+        });
         recTuning inUse{QStringLiteral("a"), 1};
         dialog.chooseTuning(inUse);
         EXPECT_EQ(inUse, (recTuning{QStringLiteral("a"), 1}));
@@ -108,7 +106,7 @@ TEST_F(TuningDialogTest, CancelAndTheCloseBoxChangeNothing) {
 
 TEST_F(TuningDialogTest, AnEntryWhoseFileWentAwayIsReportedAndChangesNothing) {
     whenShown([this](FormDriver& driver) {
-        dialog.DataComboBox.itemIndex = 2;
+        driver.choose(dialog.DataComboBox, 2);
         ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("b.xml"))));
         driver.click(dialog.OKBtn);
     });
