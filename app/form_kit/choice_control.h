@@ -11,6 +11,17 @@ public:
     ChoiceControl(Form& owner, QString name, Kind kind, QStringList items = {})
         : Control(owner, std::move(name), kind), items(std::move(items)) {}
 
+    void clear() {
+        items.clear();
+        itemIndex = -1;
+        setText(QString());
+    }
+    // Selects an item and shows it as the text; an index outside the items selects none.
+    void choose(int index) {
+        itemIndex = index >= 0 && index < items.size() ? index : -1;
+        if (itemIndex >= 0) setText(items[itemIndex]);
+    }
+
     QStringList items;
     int itemIndex = -1;
 };
