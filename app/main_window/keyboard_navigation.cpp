@@ -37,6 +37,7 @@ void TForm1::KeyPressEnter(Control& sender, KeyPress& key) {
         focus(printBtn);
         return;
     }
+    checkListsOnEnter(sender);
     enterFocusFrom(sender, 1);
 }
 

@@ -143,6 +143,8 @@ void TForm1::setUpHandlers() {
     Edit3Exit();
     clearBtn.onClick = [this](Control&) { clearBtnClick(); };
     exitBtn.onClick = [this](Control&) { exitBtnClick(); };
+    setUpFieldHandlers();
+    setUpGridHandlers();
 }
 
 void TForm1::FormCreate() {

@@ -11,6 +11,7 @@
 #include "app/reference_data/tuning_records.h"
 #include "app/reference_data/tuning_window.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <array>
@@ -152,6 +153,44 @@ public:
         SumPA.onClick = [this](Control& sender) { Edit3Click(sender); };
     }
 
+    // Entering and leaving the header fields, the declared amounts and the secondary symbols:
+    // focus colours, pre-fill of empty groups, the seal and bag lists, the date, the copy of the
+    // credit account. FieldExit leaves its input errors to the event loop's error box.
+    void FieldEnter(Control& sender);
+    void FieldExit(Control& sender);
+    void FDateCreateExit(Control& sender, Control* gaining);
+    void FAccKtChange(Control& sender);
+    bool IsValueBagInList() const;
+    // The seal and bag checks of leaving a field; true when an admitted seal ends FieldExit.
+    bool checkListsOnExit(Control& sender);
+    // The seal and bag checks of the Enter key, before the focus moves on.
+    void checkListsOnEnter(Control& sender);
+    // Steps of the symbol grid that FieldExit runs in this order after the list checks.
+    void checkAccountAmounts();
+    void setSumsPv(int NAccountPv);
+    void checkSecondarySymbol(Control& sender);
+
+    // The symbol grid, the denomination grid and the barcode message. Called directly, the exit
+    // handlers have no control gaining the focus.
+    void SSkpExit(Control& sender, Control* gaining = nullptr);
+    void SSumExit(Control& sender, Control* gaining = nullptr);
+    void getSourceInput(QString& text) const;
+    void getSourceInputPv(int NAccountPv, QString& text) const;
+    void NCountSumEnter(Control& sender);
+    void NCountExit(Control& sender, Control* gaining);
+    void NSumExit(Control& sender, Control* gaining);
+    // NKind 1: the count was left, 3: the sum.
+    void calcNRow(int NKind, int NRow, Control* gaining);
+    void init_avRest();
+    void init_aNBreakdown();
+    bool getNNominalFromSum(int NAccount, qint64 vSum, bool isRestCount);
+    bool PVBreakdown(bool isPrint);
+    // An incomplete statement is warned about and leaves text empty; a document sum that differs
+    // from the symbol rows is thrown to the caller.
+    void getBarcodeText(QString& text);
+    // The moment a barcode message is composed.
+    std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
+
 private:
     struct AccountGroup {
         Control& caption;
@@ -176,6 +215,26 @@ private:
 
     void setUpControls();
     void setUpHandlers();
+    void setUpFieldHandlers();
+    // Helpers of the symbol grid, the denomination grid and the barcode message.
+    void setUpGridHandlers();
+    bool goesToClearOrExit(const Control* gaining) const {
+        return gaining == &clearBtn || gaining == &exitBtn;
+    }
+    void checkSymbol(Control& field);
+    void checkAccountSymbol(Control& field, const QString& text);
+    void checkSymbolAmount(Control& field);
+    int repeatLimit() const;
+    QList<qint32> listedSecondaryCodes() const;
+    qint64 symbolAmountsTotal() const;
+    qint64 documentSum() const;
+    void markDocumentSum(bool matches);
+    void refreshGroupTotal(int group);
+    void recalculateRow(bool countLeft, int row);
+    void pushDocumentSum(int targetRow);
+    qint64 countInRow(int row) const;
+    void refreshBreakdown();
+    QString barcodeMessage(qint64& symbolTotal);
     void FormCreate();
     std::array<AccountGroup, 3> accountGroups();
     StatementNumberFields numberFields() { return {NVedName, NVedPrefix, FNBag, pinShifr}; }
