@@ -35,7 +35,9 @@ TForm1::TForm1(MainWindowContext context)
       Form3(this->context.boxes, settingsFilePath(this->context.programFolder), lists, *this,
             FPlomba),
       Form2(this->context.boxes, settingsFilePath(this->context.programFolder), lists, *this,
-            numberFields()) {
+            numberFields()),
+      Form4(this->context.boxes, settingsFilePath(this->context.programFolder), lists, *this,
+            FNBag) {
     setUpControls();
     setUpHandlers();
     FormCreate();
@@ -190,6 +192,13 @@ void TForm1::ShowPlomb() {
 void TForm1::ShowNVedCast() {
     Form2.GetNVedCast();
     Form2.showModal();
+}
+
+// Another program may have changed the list since start-up, so it is read afresh.
+void TForm1::ShowBags() {
+    readBagList(IniFile(settingsFilePath(context.programFolder)), lists);
+    Form4.GetBagsValue();
+    Form4.showModal();
 }
 
 void TForm1::selectAllOnce(Control& sender) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/bag_control/bag_control_dialog.h"
 #include "app/control_lists/seal_control_dialog.h"
 #include "app/control_lists/settings_file.h"
 #include "app/control_lists/statement_number_dialog.h"
@@ -112,6 +113,7 @@ public:
     // Dialogs.
     TForm3 Form3;
     TForm2 Form2;
+    TForm4 Form4;
 
     // TuningWindow.
     void applyTuningData(const recTuningDate& data) override;
@@ -131,6 +133,7 @@ public:
     void clearBtnClick();
     void ShowPlomb();
     void ShowNVedCast();
+    void ShowBags();
 
     void NCountKeyPress(Control& sender, KeyPress& key);
     void NSumKeyPress(Control& sender, KeyPress& key);

@@ -41,4 +41,24 @@ TEST_F(Dialogs, NumberDialogRelaysTheMainWindow) {
     EXPECT_TRUE(boxes.boxes.isEmpty()) << "OK asks nothing";
 }
 
+TEST_F(Dialogs, BagDialogReadsTheListAfreshAndPutsItInForce) {
+    TForm1& form = start();
+    // Written after start-up, as another installation sharing the folder would.
+    writeSettings("[Control bags]\r\nIsControlBags=1\r\n"
+                  "[Values bags]\r\n№=Начальный шифр\u0001Последний шифр\u0001Позиция инкремента"
+                  "\u0001Кол-во сумок\r\n1=АБ00001\u0001АБ00500\u00013\u0001500\r\n");
+    form.lists.IsControlBags = true;
+    form.Form4.runModal = [&](Form& dialog) {
+        EXPECT_EQ(form.Form4.StringGrid1.cell(1, 1), "АБ00001");
+        FormDriver(dialog).click(form.Form4.exitBtn);
+    };
+    form.ShowBags();
+    EXPECT_FALSE(form.Form4.isShowing());
+    EXPECT_TRUE(form.lists.IsValuesBags);
+    form.FNBag.setText("АБ00250");
+    EXPECT_TRUE(form.IsValueBagInList());
+    form.FNBag.setText("АБ00501");
+    EXPECT_FALSE(form.IsValueBagInList());
+}
+
 } // namespace
