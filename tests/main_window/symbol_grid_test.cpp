@@ -167,7 +167,7 @@ TEST_F(GridTest, ADeclaredAmountOpensItsEmptyGroup) {
     EXPECT_EQ(boxes.errors, QStringList{});
 }
 
-TEST_F(GridTest, LeavingAnAmountNormalisesItAndKeepsTheGroupTotals) {
+TEST_F(GridTest, LeavingAnAmountNormalisesItAndRefreshesItsGroup) {
     TForm1& form = startWith(allGroupsEntry());
     form.sumPV.setText("300.00");
     form.SSkp[0]->setText("02");
