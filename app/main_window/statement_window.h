@@ -98,7 +98,6 @@ public:
     QList<TSkp> AllowASkp;
     QList<TSkpN> AllowASkp1, AllowASkp2, AllowASkp3, AllowASkp123;
     recTuning curTuningData;
-    QList<recTuning> ATuning;
 
     // Settings of the control lists (korvane_tune.ini).
     ListSettings lists;
