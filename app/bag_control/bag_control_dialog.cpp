@@ -43,7 +43,7 @@ TForm4::TForm4(MessageBoxes& boxes, QString settingsPath, ListSettings& settings
     StringGrid1.onSelectCell = [this](int row) { StringGrid1SelectCell(row); };
     KolvoBags.onKeyPress = [this](Control&, KeyPress& key) { KolvoBagsOnKeyPress(key); };
     KolvoBags.onExit = [this](Control&, Control* gaining) { KolvoBagsOnExit(gaining); };
-    ComboBox1.onClick = [this](Control&) { ForOnChangeComboBox1(); };
+    ComboBox1.onChange = [this](Control&) { ForOnChangeComboBox1(); };
     Button1.onClick = [this](Control&) { ForOnClickEdit(); };
     Button2.onClick = [this](Control&) { ForOnClickAdd(); };
     Button3.onClick = [this](Control&) { ForOnClickDelete(); };

@@ -95,7 +95,7 @@ void FormDriver::choose(ChoiceControl& choice, int index) {
     form.runEvent([&] {
         form.focus(choice);
         if (!form.isFocused(choice)) return;
-        choice.itemIndex = index;
+        choice.choose(index);
         // A radio group reports the choice as a click, a drop-down list as a change.
         const auto handler =
             choice.kind() == Control::Kind::RadioGroup ? choice.onClick : choice.onChange;

@@ -71,13 +71,7 @@ protected:
         dialog.runEvent([&] { dialog.StringGrid1.selectRow(row); });
     }
 
-    void chooseRun(int index) {
-        dialog.runEvent([&] {
-            dialog.focus(dialog.ComboBox1);
-            dialog.ComboBox1.choose(index);
-            dialog.ComboBox1.onClick(dialog.ComboBox1);
-        });
-    }
+    void chooseRun(int index) { FormDriver(dialog).choose(dialog.ComboBox1, index); }
 
     void press(KeyPress::Code code) {
         KeyPress key;
