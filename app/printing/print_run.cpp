@@ -1,5 +1,7 @@
 #include "app/printing/print_run.h"
 
+#include "app/platform/library_loader.h"
+
 #include "app/formats/cp1251.h"
 #include "app/formats/input_error.h"
 #include "app/formats/text_formats.h"
@@ -60,7 +62,7 @@ void PrintRun::checkAccountSums() const {
 }
 
 MonoPicture PrintRun::encodeBarcode() {
-    if (!library.isLoaded()) throw ENilDate(notFound(barcodeLibraryName));
+    if (!library.isLoaded()) throw ENilDate(notFound(barcodeLibraryFileName()));
     if (window.kodYpin().isEmpty())
         throw ENilDate(QStringLiteral("Не установлен код пункта инкассации!"));
     const QString encode = QLatin1String(barcode_functions::encodePicture);
@@ -111,13 +113,13 @@ void PrintRun::helpBtnClick(const QString& programName) {
     const QString version = QLatin1String(barcode_functions::version);
     QString libraryLine;
     if (!library.isLoaded()) {
-        libraryLine = notFound(barcodeLibraryName);
+        libraryLine = notFound(barcodeLibraryFileName());
     } else if (!library.hasFunction(barcode_functions::version)) {
         libraryLine = functionNotFound(version);
     } else {
         QByteArray text;
         const qint32 status = library.version(text);
-        libraryLine = status == 0 ? versionLine(barcodeLibraryName, fromCp1251(text))
+        libraryLine = status == 0 ? versionLine(barcodeLibraryFileName(), fromCp1251(text))
                                   : callFailed(status, version, libErrorText(status));
     }
     // The box ends with a full stop; the not-found and error lines bring their own.

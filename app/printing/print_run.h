@@ -66,5 +66,3 @@ private:
 
 // The version of this program shown by the help command.
 inline constexpr const char* programVersion = "4.06 от 17.02.2015";
-// The barcode library's file name as the cashier knows it.
-inline constexpr const char* barcodeLibraryName = "Lumetra.DLL";

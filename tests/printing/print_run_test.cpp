@@ -112,7 +112,7 @@ class PrintQuestion : public PrintRunTest, public testing::WithParamInterface<Qu
 
 const QuestionCase questionCases[] = {
     {"NoLibrary", [](FakeWindow&, FakeBarcodeLibrary& l) { l.loaded = false; },
-     "Lumetra.DLL - не найдена.\nПродолжить печать?", 0},
+     "libLumetra.so - не найдена.\nПродолжить печать?", 0},
     {"NoCollectionPointBeforeAnyLibraryCall",
      [](FakeWindow& w, FakeBarcodeLibrary& l) {
          w.ypin.clear();
@@ -191,12 +191,12 @@ TEST_F(PrintRunTest, VersionBox) {
         const char* secondLine;
     };
     const Case cases[] = {
-        {[&] {}, "Версия Lumetra.DLL 1.0."},
+        {[&] {}, "Версия libLumetra.so 1.0."},
         {[&] { library.versionStatus = 10; },
          "Ошибка № 10 вызова функции Lumx_GetVersion: \"Мал буфер\"."},
         {[&] { library.missing = QStringList{"Lumx_GetVersion"}; },
          "Функция Lumx_GetVersion - не найдена."},
-        {[&] { library.loaded = false; }, "Lumetra.DLL - не найдена."},
+        {[&] { library.loaded = false; }, "libLumetra.so - не найдена."},
     };
     for (const Case& c : cases) {
         c.arrange();
