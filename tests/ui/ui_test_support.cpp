@@ -16,7 +16,7 @@ public:
         static char name[] = "korvane_ui_tests";
         static char* argv[] = {name, nullptr};
         application = std::make_unique<QApplication>(argc, argv);
-        QApplication::setApplicationDisplayName(QStringLiteral("Препроводительная ведомость"));
+        QApplication::setApplicationName(QStringLiteral("Препроводительная ведомость"));
     }
     void TearDown() override { application.reset(); }
 
