@@ -18,7 +18,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Препроводительная ведомость"));
+    // The application's title, which the general error box carries. Not the display name: the
+    // desktop would append that to every window caption, which already names the program.
+    QApplication::setApplicationName(QStringLiteral("Препроводительная ведомость"));
 
     QtMessageBoxes boxes;
     const std::unique_ptr<DefaultsStore> defaults = systemDefaultsStore();

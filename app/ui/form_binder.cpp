@@ -262,9 +262,11 @@ bool FormBinder::keyPressed(Control& control, const QKeyEvent& event) {
         if (key->handled) {
             consumed = true;
         } else if (key->code == KeyPress::Tab && !key->shift) {
-            // Tab follows the form's own order, skipping what is closed or read-only.
-            if (Control* next = model.nextTabTarget(control)) model.focus(*next);
+            // Tab follows the form's own order, skipping what is closed or read-only. Claimed
+            // before the move: an exit check that refuses it must not let Qt move the focus and
+            // run the check a second time.
             consumed = true;
+            if (Control* next = model.nextTabTarget(control)) model.focus(*next);
         } else if (binding->typesThroughModel() && key->code == KeyPress::Character) {
             control.insertTyped(QString(key->character));
             consumed = true;

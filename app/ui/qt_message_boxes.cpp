@@ -40,7 +40,7 @@ MsgButton QtMessageBoxes::showMessageBox(const QString& caption, const QString& 
 }
 
 void QtMessageBoxes::showError(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text,
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text,
                     QMessageBox::Ok, owner);
     box.exec();
 }
