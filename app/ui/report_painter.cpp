@@ -1,6 +1,7 @@
 #include "app/ui/report_painter.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 
@@ -69,9 +70,14 @@ private:
         QFont font(QStringLiteral("Times New Roman"));
         font.setPointSizeF(op.font.points);
         font.setBold(op.font.bold);
+        const QRectF box = device(op.box);
+        // Some one-line cells are lower than their font's line: shrunk to the cell, the text
+        // keeps its descenders off the frame below instead of being cut by it.
+        const double lineHeight = QFontMetricsF(font, painter.device()).height();
+        if (!op.text.contains(u'\n') && lineHeight > box.height() && box.height() > 0)
+            font.setPointSizeF(op.font.points * box.height() / lineHeight);
         painter.setFont(font);
         painter.setPen(Qt::black);
-        const QRectF box = device(op.box);
         // Wrapped within the box and cut at its bottom.
         painter.save();
         painter.setClipRect(box);
