@@ -7,7 +7,7 @@ deps:
 
 run: deps
 	cmake --preset release
-	cmake --build --preset release
+	cmake --build --preset release --target korvane Lumetra
 	build/release/bin/korvane
 
 # The fuzz targets run first (a minute each) so the unit tests' summary closes the output.
