@@ -61,13 +61,7 @@ public:
 class PrintedStatementTest : public GridTest {
 protected:
     TForm1& fillFullStatement() {
-        TForm1& form = startWith(exampleEntry());
-        form.NVedName.setText("12");
-        form.SetValueForNVedName();
-        form.FDateCreate.setText("05.03.2016");
-        form.FFIO.setText("Иванов Иван Иванович");
-        form.FNBag.setText("A123");
-        form.FPlomba.setText("555");
+        TForm1& form = startExampleHeader("Иванов Иван Иванович");
         enter(*form.NCount[0], "2");  // 5000-rouble notes
         enter(*form.NCount[1], "3");  // 1000
         enter(*form.NCount[3], "10"); // 100

@@ -1,5 +1,6 @@
 #include "lumetra/message/prepared_decoder.h"
 #include "tests/e2e/printed_statement.h"
+#include "tests/main_window/expected_field_items.h"
 #include "tools/symbol_reader.h"
 
 #include <QFileInfo>
@@ -33,23 +34,6 @@ QString run(const QString& program, const QStringList& arguments) {
         return {};
     }
     return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The field codes of the statement document by message key.
-const std::map<QString, std::string> fieldCodes{{"A", "2"}, {"B", "3"}, {"C", "4"}, {"D", "5"},
-                                                {"E", "6"}, {"F", "7"}, {"0", "8"}};
-
-// What a bank should read: one item per key=value line with a value, in line order.
-std::vector<lumetra::FieldItem> itemsOf(const QString& message) {
-    std::vector<lumetra::FieldItem> items;
-    const QStringList lines = message.split("\r\n", Qt::SkipEmptyParts);
-    for (const QString& line : lines.mid(1)) {
-        const qsizetype equals = line.indexOf(u'=');
-        const QByteArray value = toCp1251(line.mid(equals + 1));
-        if (!value.isEmpty())
-            items.push_back({fieldCodes.at(line.left(equals)), value.toStdString()});
-    }
-    return items;
 }
 
 // Where the picture's pixel grid starts, from the edges between its pixels: the renderer puts
@@ -185,7 +169,7 @@ TEST_F(PrintedStatement, BarcodeOnEveryPageCarriesTheWindowsMessage) {
 
     const QList<ReadBarcode> barcodes = readBarcodes(shown);
     ASSERT_EQ(barcodes.size(), 4) << "one barcode on each page";
-    const std::vector<lumetra::FieldItem> expected = itemsOf(message);
+    const std::vector<lumetra::FieldItem> expected = expectedFieldItems(message);
     for (const ReadBarcode& read : barcodes) {
         SCOPED_TRACE(QStringLiteral("page %1, %2").arg(read.page).arg(read.view).toStdString());
         ASSERT_EQ(read.symbols.result, 0) << "no symbol read";
@@ -278,7 +262,7 @@ TEST_F(PrintedStatement, AChangedStatementDoesNotMatchThePrintedBarcode) {
     form.FPlomba.setText("556");
     QString changed;
     form.getBarcodeText(changed);
-    EXPECT_NE(barcodes.front().decoded.items, itemsOf(changed));
+    EXPECT_NE(barcodes.front().decoded.items, expectedFieldItems(changed));
 }
 
 } // namespace

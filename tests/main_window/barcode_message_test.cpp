@@ -9,13 +9,7 @@ class BarcodeMessage : public GridTest {
 protected:
     // The statement of the worked example: 1,005.00 in two denominations and one symbol row.
     TForm1& startExample() {
-        TForm1& form = startWith(exampleEntry());
-        form.NVedName.setText("12");
-        form.SetValueForNVedName();
-        form.FDateCreate.setText("05.03.2016");
-        form.FFIO.setText("Клиент 1");
-        form.FNBag.setText("A123");
-        form.FPlomba.setText("555");
+        TForm1& form = startExampleHeader("Клиент 1");
         form.NCount[3]->setText("10");
         form.NSum[3]->setText("1,000.00");
         form.NCount[10]->setText("5");

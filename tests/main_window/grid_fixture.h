@@ -36,6 +36,19 @@ protected:
         return form;
     }
 
+    // The example entry with the worked example's header: statement 12 of 05.03.2016, bag A123,
+    // seal 555, and the given person handing the bag over.
+    TForm1& startExampleHeader(const QString& fio) {
+        TForm1& form = startWith(exampleEntry());
+        form.NVedName.setText("12");
+        form.SetValueForNVedName();
+        form.FDateCreate.setText("05.03.2016");
+        form.FFIO.setText(fio);
+        form.FNBag.setText("A123");
+        form.FPlomba.setText("555");
+        return form;
+    }
+
     // Types over the field and leaves it with Tab.
     void enter(Control& field, const QString& text) {
         driver->typeOver(field, text);

@@ -1,6 +1,7 @@
 #include "app/formats/cp1251.h"
 #include "lumetra/message/prepare_message.h"
 #include "lumetra/message/prepared_decoder.h"
+#include "tests/main_window/expected_field_items.h"
 #include "tests/main_window/grid_fixture.h"
 
 #include <map>
@@ -10,23 +11,6 @@
 namespace {
 
 using StatementRoundTrip = GridTest;
-
-// The field codes of document type "13" by message key.
-const std::map<QString, std::string> fieldCodes{{"A", "2"}, {"B", "3"}, {"C", "4"}, {"D", "5"},
-                                                {"E", "6"}, {"F", "7"}, {"0", "8"}};
-
-// What the library should code: one item per key=value line with a value, in line order.
-std::vector<lumetra::FieldItem> itemsOf(const QString& message) {
-    std::vector<lumetra::FieldItem> items;
-    const QStringList lines = message.split("\r\n", Qt::SkipEmptyParts);
-    for (const QString& line : lines.mid(1)) {
-        const qsizetype equals = line.indexOf(u'=');
-        const QByteArray value = toCp1251(line.mid(equals + 1));
-        if (!value.isEmpty())
-            items.push_back({fieldCodes.at(line.left(equals)), value.toStdString()});
-    }
-    return items;
-}
 
 TEST_F(StatementRoundTrip, ATypedStatementReachesTheBankUnchanged) {
     recTuningDate entry = exampleEntry();
@@ -76,7 +60,7 @@ TEST_F(StatementRoundTrip, ATypedStatementReachesTheBankUnchanged) {
     ASSERT_EQ(prepared.result, lumetra::kPrepareOk);
     const lumetra::DecodedMessage decoded = lumetra::DecodePrepared(prepared.bytes);
     ASSERT_EQ(decoded.status, lumetra::DecodeStatus::kOk);
-    EXPECT_EQ(decoded.items, itemsOf(message));
+    EXPECT_EQ(decoded.items, expectedFieldItems(message));
 }
 
 } // namespace

@@ -9,13 +9,7 @@ namespace {
 class StatementWindowPrint : public GridTest {
 protected:
     TForm1& fill() {
-        TForm1& form = startWith(exampleEntry());
-        form.NVedName.setText("12");
-        form.SetValueForNVedName();
-        form.FDateCreate.setText("05.03.2016");
-        form.FFIO.setText("Иванов Иван Иванович");
-        form.FNBag.setText("A123");
-        form.FPlomba.setText("555");
+        TForm1& form = startExampleHeader("Иванов Иван Иванович");
         enter(*form.NCount[3], "10");
         enter(*form.NCount[10], "5");
         enter(form.SumV, "1,005.00");
